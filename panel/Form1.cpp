@@ -4,12 +4,12 @@
 #include "Form1Layout.h"
 #include "Form1Window.h"
 
+#include "../window_groups/WindowSystem.h"
+
 #ifndef NOMINMAX
 #define NOMINMAX
 #endif
 #include <windows.h>
-
-#include <exception>
 
 namespace Form1 {
 
@@ -25,12 +25,6 @@ HWND Form1Window;
 HFONT Form1Font;
 HWND FocusBeforeDeactivation;
 
-// Failures of the window system or of memory cannot be handled here: report and end.
-[[noreturn]] void ReportFatalError(const char* what) {
-    ::FatalAppExitA(0, what);
-    ::ExitProcess(1);
-}
-
 std::u16string GetWindowTextW(HWND window) {
     std::u16string text(static_cast<std::size_t>(::GetWindowTextLengthW(window)), u'\0');
     if (!text.empty()) {
@@ -41,13 +35,21 @@ std::u16string GetWindowTextW(HWND window) {
     return text;
 }
 
-HWND Control(int id) { return ::GetDlgItem(Form1Window, id); }
+HWND Control(int id) {
+    return ::GetDlgItem(Form1Window, id);
+}
 
-void Command_Click(int row) { ToggleRow(row); }
+void Command_Click(int row) {
+    ToggleRow(row);
+}
 
-void Command9_Click() { ToggleAllRows(); }
+void Command9_Click() {
+    ToggleAllRows();
+}
 
-void Timer1_Timer() { PollHotkeys(); }
+void Timer1_Timer() {
+    PollHotkeys();
+}
 
 LRESULT OnCommand(WPARAM wParam, LPARAM lParam) {
     const int id = LOWORD(wParam);
@@ -64,42 +66,38 @@ LRESULT OnCommand(WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CALLBACK Form1Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    try {
-        switch (message) {
-        case WM_COMMAND:
-            return OnCommand(wParam, lParam);
-        case WM_TIMER:
-            if (wParam == Timer1) {
-                Timer1_Timer();
-            }
-            return 0;
-        case WM_CTLCOLORSTATIC:
-            if (reinterpret_cast<HWND>(lParam) == Control(LabelId(9))) {
-                const auto dc = reinterpret_cast<HDC>(wParam);
-                ::SetTextColor(dc, Label9Color);
-                ::SetBkColor(dc, ::GetSysColor(COLOR_BTNFACE));
-                return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_BTNFACE));
-            }
-            break;
-        case WM_ACTIVATE:
-            // Keep the focused control across deactivation, as a dialog does.
-            if (LOWORD(wParam) == WA_INACTIVE) {
-                FocusBeforeDeactivation = ::GetFocus();
-            } else if (FocusBeforeDeactivation != nullptr &&
-                       ::IsChild(window, FocusBeforeDeactivation)) {
-                ::SetFocus(FocusBeforeDeactivation);
-                return 0;
-            }
-            break;
-        case WM_DESTROY:
-            ::KillTimer(window, Timer1);
-            ::PostQuitMessage(0);
-            return 0;
-        default:
-            break;
+    switch (message) {
+    case WM_COMMAND:
+        return OnCommand(wParam, lParam);
+    case WM_TIMER:
+        if (wParam == Timer1) {
+            Timer1_Timer();
         }
-    } catch (const std::exception& failure) {
-        ReportFatalError(failure.what());
+        return 0;
+    case WM_CTLCOLORSTATIC:
+        if (reinterpret_cast<HWND>(lParam) == Control(LabelId(9))) {
+            auto* const dc = reinterpret_cast<HDC>(wParam);
+            ::SetTextColor(dc, Label9Color);
+            ::SetBkColor(dc, ::GetSysColor(COLOR_BTNFACE));
+            return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_BTNFACE));
+        }
+        break;
+    case WM_ACTIVATE:
+        // Keep the focused control across deactivation, as a dialog does.
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            FocusBeforeDeactivation = ::GetFocus();
+        } else if (FocusBeforeDeactivation != nullptr &&
+                   ::IsChild(window, FocusBeforeDeactivation)) {
+            ::SetFocus(FocusBeforeDeactivation);
+            return 0;
+        }
+        break;
+    case WM_DESTROY:
+        ::KillTimer(window, Timer1);
+        ::PostQuitMessage(0);
+        return 0;
+    default:
+        break;
     }
     return ::DefWindowProcW(window, message, wParam, lParam);
 }
@@ -137,7 +135,7 @@ void CreateControl(const ControlLayout& layout, HINSTANCE instance, int dpiX, in
         TwipsToPixels(layout.Width, dpiX), TwipsToPixels(layout.Height, dpiY), Form1Window,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.Id)), instance, nullptr);
     if (control == nullptr) {
-        ReportFatalError("Tessivar: a control could not be created.");
+        WindowSystem::FatalAppExitA("Tessivar: a control could not be created.");
     }
     ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(Form1Font), FALSE);
     if (layout.Kind == ControlKind::TitleBox) {
@@ -153,14 +151,14 @@ HWND Load(HINSTANCE instance, int showCommand) {
     windowClass.lpfnWndProc = Form1Proc;
     windowClass.hInstance = instance;
     windowClass.hIcon = ::LoadIconW(instance, MAKEINTRESOURCEW(1));
-    windowClass.hIconSm = static_cast<HICON>(::LoadImageW(
-        instance, MAKEINTRESOURCEW(1), IMAGE_ICON, ::GetSystemMetrics(SM_CXSMICON),
-        ::GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
+    windowClass.hIconSm = static_cast<HICON>(
+        ::LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, ::GetSystemMetrics(SM_CXSMICON),
+                     ::GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
     windowClass.hCursor = ::LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
     windowClass.lpszClassName = Form1Class;
     if (::RegisterClassExW(&windowClass) == 0) {
-        ReportFatalError("Tessivar: the panel window class could not be registered.");
+        WindowSystem::FatalAppExitA("Tessivar: the panel window class could not be registered.");
     }
 
     HDC screen = ::GetDC(nullptr);
@@ -174,32 +172,41 @@ HWND Load(HINSTANCE instance, int showCommand) {
                                     CW_USEDEFAULT, frame.right - frame.left,
                                     frame.bottom - frame.top, nullptr, nullptr, instance, nullptr);
     if (Form1Window == nullptr) {
-        ReportFatalError("Tessivar: the panel window could not be created.");
+        WindowSystem::FatalAppExitA("Tessivar: the panel window could not be created.");
     }
     Form1Font = CreateMessageFont();
     for (const ControlLayout& layout : Form1Controls) {
         CreateControl(layout, instance, dpiX, dpiY);
     }
     if (::SetTimer(Form1Window, Timer1, Timer1Interval, nullptr) == 0) {
-        ReportFatalError("Tessivar: Timer1 could not be started.");
+        WindowSystem::FatalAppExitA("Tessivar: Timer1 could not be started.");
     }
     ::ShowWindow(Form1Window, showCommand);
     ::SetFocus(Control(CommandId(1)));
     return Form1Window;
 }
 
-std::u16string GetTitleText(int row) { return GetWindowTextW(Control(TextId(row))); }
+std::u16string GetTitleText(int row) {
+    return GetWindowTextW(Control(TextId(row)));
+}
 
-std::u16string GetCommandCaption(int row) { return GetWindowTextW(Control(CommandId(row))); }
+std::u16string GetCommandCaption(int row) {
+    return GetWindowTextW(Control(CommandId(row)));
+}
 
 void SetCommandCaption(int row, const std::u16string& caption) {
-    if (!::SetWindowTextW(Control(CommandId(row)), reinterpret_cast<const wchar_t*>(caption.c_str()))) {
-        ReportFatalError("Tessivar: a caption could not be set.");
+    if (!::SetWindowTextW(Control(CommandId(row)),
+                          reinterpret_cast<const wchar_t*>(caption.c_str()))) {
+        WindowSystem::FatalAppExitA("Tessivar: a caption could not be set.");
     }
 }
 
-void Hide() { ::ShowWindow(Form1Window, SW_HIDE); }
+void Hide() {
+    ::ShowWindow(Form1Window, SW_HIDE);
+}
 
-void Show() { ::ShowWindow(Form1Window, SW_SHOW); }
+void Show() {
+    ::ShowWindow(Form1Window, SW_SHOW);
+}
 
 } // namespace Form1

@@ -18,25 +18,35 @@ const RowCaptions Captions[RowCount] = {
     {u"隐藏(&G)", u"显示(&G)"}, {u"隐藏(&H)", u"显示(&H)"},
 };
 
-// The window a title names, or 0. An empty title, one with an embedded NUL and one that the
-// ANSI code page cannot carry exactly name no window: looking them up would find some other
-// window (an untitled one, a truncated title, a best-fit look-alike).
+// The longest title the window system compares whole: its string lengths are 16-bit byte
+// counts, and a longer title is cut to this many characters before the comparison.
+constexpr std::size_t LongestComparableTitle = 32766;
+
+// The window a title names, or 0. An empty title, one with an embedded NUL, one too long to be
+// compared whole and one that the ANSI code page cannot carry exactly name no window: looking
+// them up would find some other window (an untitled one, a truncated title, a best-fit
+// look-alike).
 WindowSystem::WindowHandle FindTitledWindow(const std::u16string& title) {
-    if (title.empty() || title.find(u'\0') != std::u16string::npos) {
+    if (title.empty() || title.find(u'\0') != std::u16string::npos ||
+        title.size() > LongestComparableTitle) {
         return 0;
     }
-    std::string ansiTitle;
+    std::vector<char> ansiTitle;
     if (!WindowSystem::WideCharToMultiByte(title, ansiTitle)) {
         return 0;
     }
-    return WindowSystem::FindWindowA(ansiTitle.c_str());
+    return WindowSystem::FindWindowA(ansiTitle.data());
 }
 
 } // namespace
 
-const std::u16string& HideCaption(int row) { return Captions[row - 1].Hide; }
+const std::u16string& HideCaption(int row) {
+    return Captions[row - 1].Hide;
+}
 
-const std::u16string& ShowCaption(int row) { return Captions[row - 1].Show; }
+const std::u16string& ShowCaption(int row) {
+    return Captions[row - 1].Show;
+}
 
 bool ToggleRow(int row) {
     if (GetCommandCaption(row) == HideCaption(row)) {

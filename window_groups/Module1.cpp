@@ -1,7 +1,6 @@
 #include "Module1.h"
 
 #include <limits>
-#include <stdexcept>
 
 namespace Module1 {
 
@@ -13,7 +12,7 @@ namespace {
 
 void AppendWindow(WindowHandle window) {
     if (WindowCount == std::numeric_limits<std::int32_t>::max()) {
-        throw std::overflow_error("WindowCount overflow");
+        WindowSystem::FatalAppExitA("Tessivar: WindowCount overflow.");
     }
     ++WindowCount;
     WindowList.push_back(window); // amortised: the vector keeps spare capacity
@@ -50,8 +49,12 @@ bool EnumWindowGroupProc(WindowHandle window, std::int32_t /*parameter*/) {
     return true;
 }
 
-void HideWindowGroup() { ShowWindowGroupWith(WindowSystem::SW_HIDE_COMMAND); }
+void HideWindowGroup() {
+    ShowWindowGroupWith(WindowSystem::SW_HIDE_COMMAND);
+}
 
-void ShowWindowGroup() { ShowWindowGroupWith(WindowSystem::SW_SHOW_COMMAND); }
+void ShowWindowGroup() {
+    ShowWindowGroupWith(WindowSystem::SW_SHOW_COMMAND);
+}
 
 } // namespace Module1

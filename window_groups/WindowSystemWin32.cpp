@@ -7,7 +7,7 @@
 #include <windows.h>
 
 #include <climits>
-#include <exception>
+#include <cstdlib>
 
 namespace WindowSystem {
 
@@ -25,24 +25,17 @@ WindowHandle FromHwnd(HWND window) {
 struct EnumContext {
     EnumWindowsProc proc;
     std::int32_t parameter;
-    std::exception_ptr failure;
 };
 
 BOOL CALLBACK EnumWindowsThunk(HWND window, LPARAM context) {
-    auto* enumContext = reinterpret_cast<EnumContext*>(context);
-    // An exception must not unwind through user32's frames: park it and stop the enumeration.
-    try {
-        return enumContext->proc(FromHwnd(window), enumContext->parameter) ? TRUE : FALSE;
-    } catch (...) {
-        enumContext->failure = std::current_exception();
-        return FALSE;
-    }
+    const auto* enumContext = reinterpret_cast<const EnumContext*>(context);
+    return enumContext->proc(FromHwnd(window), enumContext->parameter) ? TRUE : FALSE;
 }
 
 } // namespace
 
-bool WideCharToMultiByte(const std::u16string& text, std::string& ansi) {
-    ansi.clear();
+bool WideCharToMultiByte(const std::u16string& text, std::vector<char>& ansi) {
+    ansi.assign(1, '\0');
     if (text.empty()) {
         return true;
     }
@@ -63,27 +56,30 @@ bool WideCharToMultiByte(const std::u16string& text, std::string& ansi) {
     if (size <= 0 || usedDefault) {
         return false;
     }
-    ansi.resize(static_cast<std::size_t>(size));
+    ansi.resize(static_cast<std::size_t>(size) + 1); // the last element stays the terminator
     const int written = ::WideCharToMultiByte(codePage, flags, wide, wideLength, ansi.data(), size,
                                               nullptr, usedDefaultOut);
-    return written == size && !usedDefault;
+    // The second call sets usedDefault again, through usedDefaultOut.
+    // cppcheck-suppress knownConditionTrueFalse
+    return written == size && usedDefault == FALSE;
 }
 
 WindowHandle FindWindowA(const char* windowName) {
     return FromHwnd(::FindWindowA(nullptr, windowName));
 }
 
-WindowHandle GetParent(WindowHandle window) { return FromHwnd(::GetParent(ToHwnd(window))); }
-
-void EnumWindows(EnumWindowsProc proc, std::int32_t parameter) {
-    EnumContext context{proc, parameter, nullptr};
-    ::EnumWindows(EnumWindowsThunk, reinterpret_cast<LPARAM>(&context));
-    if (context.failure) {
-        std::rethrow_exception(context.failure);
-    }
+WindowHandle GetParent(WindowHandle window) {
+    return FromHwnd(::GetParent(ToHwnd(window)));
 }
 
-bool IsWindowVisible(WindowHandle window) { return ::IsWindowVisible(ToHwnd(window)) != FALSE; }
+void EnumWindows(EnumWindowsProc proc, std::int32_t parameter) {
+    const EnumContext context{proc, parameter};
+    ::EnumWindows(EnumWindowsThunk, reinterpret_cast<LPARAM>(&context));
+}
+
+bool IsWindowVisible(WindowHandle window) {
+    return ::IsWindowVisible(ToHwnd(window)) != FALSE;
+}
 
 void ShowWindowAsync(WindowHandle window, int command) {
     ::ShowWindowAsync(ToHwnd(window), command);
@@ -91,6 +87,11 @@ void ShowWindowAsync(WindowHandle window, int command) {
 
 std::int16_t GetAsyncKeyState(int virtualKey) {
     return static_cast<std::int16_t>(::GetAsyncKeyState(virtualKey));
+}
+
+void FatalAppExitA(const char* message) {
+    ::FatalAppExitA(0, message);
+    std::abort(); // not reached: FatalAppExitA ends the process
 }
 
 } // namespace WindowSystem
