@@ -1,0 +1,34 @@
+// The baseline of the idle figure: a windowless program whose 10 ms timer makes the same three
+// key-state queries per tick as the panel's hotkey poller (F11, F10, F9) and nothing else.
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+
+namespace {
+
+constexpr SHORT KeyPressed = -32767;
+volatile int Presses = 0; // keeps the queries and their comparisons in the program
+
+void CALLBACK PollKeys(HWND, UINT, UINT_PTR, DWORD) {
+    if (::GetAsyncKeyState(VK_F11) == KeyPressed) {
+        Presses = Presses + 1;
+    } else if (::GetAsyncKeyState(VK_F10) == KeyPressed) {
+        Presses = Presses + 1;
+    } else if (::GetAsyncKeyState(VK_F9) == KeyPressed) {
+        Presses = Presses + 1;
+    }
+}
+
+} // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    if (::SetTimer(nullptr, 0, 10, PollKeys) == 0) {
+        return 1;
+    }
+    MSG message;
+    while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
+        ::DispatchMessageW(&message);
+    }
+    return 0;
+}

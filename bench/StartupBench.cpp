@@ -1,0 +1,74 @@
+#include "BenchRows.h"
+#include "BenchSupport.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace Bench {
+
+namespace {
+
+// From CreateProcess to the moment the main thread's focused control is visible.
+double TimeStartup(const std::wstring& exe, int& polls) {
+    const double start = NowMs();
+    Program program = Start(exe, {});
+    HWND window = nullptr;
+    polls = 0;
+    WaitFor([&] {
+        ++polls;
+        HWND focus = FocusOf(program);
+        if (focus == nullptr || !::IsWindowVisible(focus)) {
+            return false;
+        }
+        window = ::GetAncestor(focus, GA_ROOT);
+        return true;
+    });
+    const double elapsed = NowMs() - start;
+    if (window == nullptr) {
+        std::fprintf(stderr, "bench: %ls showed no focused window\n", exe.c_str());
+    }
+    Stop(program, window);
+    ::Sleep(100); // let the closed program's teardown finish before the next start
+    return window != nullptr ? elapsed : -1;
+}
+
+} // namespace
+
+void RunStartup(int runs) {
+    const std::wstring tessivar = TessivarPath();
+    const std::wstring minimal = BenchProgramPath(L"MinimalButton.exe");
+    int polls = 0;
+    TimeStartup(tessivar, polls); // warm-up: first loads of the DLLs and the fonts
+    TimeStartup(minimal, polls);
+    std::vector<double> tool;
+    std::vector<double> baseline;
+    double pollPeriod = 0;
+    for (int run = 0; run < runs; ++run) {
+        // A B B A ...: a drift during the run weighs on both sides alike.
+        const bool toolFirst = run % 2 == 0;
+        for (int side = 0; side < 2; ++side) {
+            const bool isTool = (side == 0) == toolFirst;
+            const double elapsed = TimeStartup(isTool ? tessivar : minimal, polls);
+            (isTool ? tool : baseline).push_back(elapsed);
+            pollPeriod += elapsed / polls;
+        }
+    }
+    const double toolMedian = Median(tool);
+    const double baselineMedian = Median(baseline);
+    char what[96];
+    std::snprintf(what, sizeof what, "start to visible focused window, median of %d (A/B)", runs);
+    Report("2 start-up", toolMedian, baselineMedian, what, "Tessivar " + Ms(toolMedian),
+           "MinimalButton " + Ms(baselineMedian));
+    char detail[160];
+    std::snprintf(detail, sizeof detail,
+                  "start-up: Tessivar %s..%s, MinimalButton %s..%s; driver polled every %.3f ms",
+                  Ms(*std::min_element(tool.begin(), tool.end())).c_str(),
+                  Ms(*std::max_element(tool.begin(), tool.end())).c_str(),
+                  Ms(*std::min_element(baseline.begin(), baseline.end())).c_str(),
+                  Ms(*std::max_element(baseline.begin(), baseline.end())).c_str(),
+                  pollPeriod / (2.0 * runs));
+    Note(detail);
+    Release("Start-up to a visible panel with Command1 focused (median, Wine): " + Ms(toolMedian));
+}
+
+} // namespace Bench
