@@ -1,6 +1,27 @@
 #!/usr/bin/env bash
-# Every test: host unit tests, static checks, then the Wine tests of the x86_64 build.
-set -euo pipefail
+# Every test: the host unit tests, the static checks, then the Wine tests of the x86_64 build.
+# Ends with one line that counts the test cases of all of them.
+set -uo pipefail
 cd "$(dirname "$0")/.."
-ctest --preset host
-tools/wine-tests.sh
+logs=build/test-logs
+mkdir -p "$logs"
+status=0
+
+ctest --preset host 2>&1 | tee "$logs/host.log" || status=1
+tools/lint.sh 2>&1 | tee "$logs/lint.log" || status=1
+tools/wine-tests.sh 2>&1 | tee "$logs/wine.log" || status=1
+
+# ctest: "100% tests passed, 0 tests failed out of 57"; GoogleTest: "[  PASSED  ] 12 tests."
+host_total=$(grep -oE 'tests failed out of [0-9]+' "$logs/host.log" | grep -oE '[0-9]+$' || echo 0)
+host_failed=$(grep -oE '[0-9]+ tests failed out of' "$logs/host.log" | grep -oE '^[0-9]+' || echo 0)
+wine_passed=$(grep -oE '^\[  PASSED  \] [0-9]+' "$logs/wine.log" | awk '{s += $NF} END {print s + 0}')
+wine_failed=$(grep -oE '^\[  FAILED  \] [0-9]+ tests?, listed below' "$logs/wine.log" |
+  awk '{s += $3} END {print s + 0}')
+passed=$((host_total - host_failed + wine_passed))
+failed=$((host_failed + wine_failed))
+if [ "$status" -ne 0 ] && [ "$failed" -eq 0 ]; then
+  failed=1 # a step failed without a counted test case (lint, a crash, a build step)
+fi
+echo
+echo "tests: $passed passed, $failed failed"
+exit $status
