@@ -231,9 +231,12 @@ void Click(HWND control) {
         input.mi.dx = (x * 65536 + width / 2) / width;
         input.mi.dy = (y * 65536 + height / 2) / height;
     }
+    // Each event carries the position: under Wine a late echo of an earlier pointer warp can
+    // move the cursor between the events, and a button event without MOUSEEVENTF_MOVE would
+    // then land wherever that echo put the cursor.
     inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
-    inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
+    inputs[1].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
+    inputs[2].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
     ::SendInput(3, inputs, sizeof(INPUT));
 }
 
@@ -292,6 +295,30 @@ HWND FocusOf(HWND window) {
         return nullptr;
     }
     return info.hwndFocus;
+}
+
+bool RoundTrip(HWND window, DWORD timeoutMs) {
+    DWORD_PTR result = 0;
+    return ::SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, timeoutMs, &result) != 0;
+}
+
+bool StallTarget(HWND window, DWORD durationMs) {
+    constexpr UINT TargetStall = WM_APP + 1; // see TargetWindows.cpp
+    if (!::PostMessageW(window, TargetStall, durationMs, 0)) {
+        return false;
+    }
+    return WaitFor([&] { return !RoundTrip(window, 50); }, 3000);
+}
+
+bool TargetGotKey(const Process& target, WORD virtualKey) {
+    const std::wstring name =
+        L"TessivarTargetKey-" + std::to_wstring(target.Id) + L"-" + std::to_wstring(virtualKey);
+    HANDLE keyEvent = ::OpenEventW(SYNCHRONIZE, FALSE, name.c_str());
+    if (keyEvent == nullptr) {
+        return false;
+    }
+    ::CloseHandle(keyEvent);
+    return true;
 }
 
 } // namespace Driver

@@ -78,4 +78,14 @@ void TypeInto(HWND titleBox, const std::wstring& text);
 // The focused control of the window's thread.
 HWND FocusOf(HWND window);
 
+// Sends WM_NULL and waits up to timeoutMs for the window's thread to handle it. True when it
+// did, which also means that every message sent to that thread earlier has been handled.
+bool RoundTrip(HWND window, DWORD timeoutMs = 5000);
+// Makes the test target that owns window stop pumping messages for durationMs, and returns once
+// its thread is seen not answering (false if that was not seen within a few seconds).
+bool StallTarget(HWND window, DWORD durationMs);
+// True once a window of the test target has received a key-down of virtualKey (F9, F10 or F11
+// only), whether as WM_KEYDOWN or WM_SYSKEYDOWN.
+bool TargetGotKey(const Process& target, WORD virtualKey);
+
 } // namespace Driver

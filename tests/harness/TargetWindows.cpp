@@ -8,6 +8,8 @@
 // Posting TargetStall (WM_APP + 1) with a duration in milliseconds in wParam to any of its
 // windows makes the program stop pumping messages for that long, like a hung application.
 // Once every window exists, the named event "TessivarTargetReady-<process id>" is set.
+// A key-down of F9, F10 or F11 in any of its windows creates the named event
+// "TessivarTargetKey-<process id>-<virtual-key code>", so tests can see that a key reached it.
 #ifndef NOMINMAX
 #define NOMINMAX
 #endif
@@ -25,11 +27,28 @@ constexpr UINT TargetStall = WM_APP + 1;
 constexpr wchar_t TargetClass[] = L"Tessivar.TestTarget";
 int LiveWindows = 0;
 
+void RecordKeyDown(WPARAM virtualKey) {
+    if (virtualKey < VK_F9 || virtualKey > VK_F11) {
+        return;
+    }
+    static HANDLE keyEvents[3]; // kept open for the life of the process
+    HANDLE& keyEvent = keyEvents[virtualKey - VK_F9];
+    if (keyEvent == nullptr) {
+        const std::wstring name = L"TessivarTargetKey-" + std::to_wstring(::GetCurrentProcessId()) +
+                                  L"-" + std::to_wstring(virtualKey);
+        keyEvent = ::CreateEventW(nullptr, TRUE, TRUE, name.c_str());
+    }
+}
+
 LRESULT CALLBACK TargetProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case TargetStall:
         ::Sleep(static_cast<DWORD>(wParam));
         return 0;
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN: // F10 arrives as a system key
+        RecordKeyDown(wParam);
+        return ::DefWindowProcW(window, message, wParam, lParam);
     case WM_CREATE:
         ++LiveWindows;
         return 0;
