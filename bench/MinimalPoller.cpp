@@ -1,9 +1,13 @@
 // The baseline of the idle figure: a windowless program whose 10 ms timer makes the same three
 // key-state queries per tick as the panel's hotkey poller (F11, F10, F9) and nothing else.
+// With --window it also shows one plain window and runs the timer on it, as the panel does:
+// under Wine a thread with a window checks its display connection on every message wait.
 #ifndef NOMINMAX
 #define NOMINMAX
 #endif
 #include <windows.h>
+
+#include <cwchar>
 
 namespace {
 
@@ -22,8 +26,13 @@ void CALLBACK PollKeys(HWND, UINT, UINT_PTR, DWORD) {
 
 } // namespace
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    if (::SetTimer(nullptr, 0, 10, PollKeys) == 0) {
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
+    HWND window = nullptr;
+    if (commandLine != nullptr && std::wcscmp(commandLine, L"--window") == 0) {
+        window = ::CreateWindowExW(0, L"STATIC", L"MinimalPoller", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                                   0, 0, 331, 275, nullptr, nullptr, instance, nullptr);
+    }
+    if (::SetTimer(window, 1, 10, PollKeys) == 0) {
         return 1;
     }
     MSG message;

@@ -51,7 +51,7 @@ build_bench() { # preset, targets...
 
 echo "bench: building the bench targets" >&2
 build_bench host capture_bench
-build_bench win32 MinimalButton
+build_bench win32 Tessivar MinimalButton
 build_bench win64 BenchDriver
 host_dir=$(tree_dir host)
 win32_dir=$(tree_dir win32)
@@ -95,13 +95,14 @@ run_driver() {
 }
 run_driver startup 10
 
-# Row 3: idle CPU. Wine's GetProcessTimes reports 0 for any process but the caller, so the
+# Row 3: idle CPU, against the windowless poller and the same poller with a window, all three
+# side by side. Wine's GetProcessTimes reports 0 for any process but the caller, so the
 # kernel + user time of both programs (each a Linux process under Wine) is read from /proc, as
 # is that of the prefix's wineserver, which does the timer and key-state work of both.
 echo "bench: 3 idle CPU, 20 s" >&2
 cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
 server_pid=
-for pid in $(pgrep -x wineserver || true); do
+for pid in $(pgrep -x 'wineserver(64)?' || true); do
   if tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX"; then
     server_pid=$pid
   fi
@@ -110,19 +111,23 @@ done
 tool_pid=$!
 "$WINE_LOADER" "$win64_dir/bench/MinimalPoller.exe" &
 poller_pid=$!
+"$WINE_LOADER" "$win64_dir/bench/MinimalPoller.exe" --window &
+windowed_pid=$!
 sleep 3 # both are past their start-up
 tool_before=$(cpu_ticks $tool_pid)
 poller_before=$(cpu_ticks $poller_pid)
+windowed_before=$(cpu_ticks $windowed_pid)
 server_before=$( [ -n "$server_pid" ] && cpu_ticks "$server_pid" || echo 0)
 idle_start=$(date +%s.%N)
 sleep 20
 tool_cpu=$(($(cpu_ticks $tool_pid) - tool_before))
 poller_cpu=$(($(cpu_ticks $poller_pid) - poller_before))
+windowed_cpu=$(($(cpu_ticks $windowed_pid) - windowed_before))
 server_cpu=$(( $( [ -n "$server_pid" ] && cpu_ticks "$server_pid" || echo 0) - server_before))
 idle_end=$(date +%s.%N)
-kill "$tool_pid" "$poller_pid" 2>/dev/null || true
-wait "$tool_pid" "$poller_pid" 2>/dev/null || true
-awk -v t="$tool_cpu" -v p="$poller_cpu" -v s="$server_cpu" -v hz="$(getconf CLK_TCK)" \
+kill "$tool_pid" "$poller_pid" "$windowed_pid" 2>/dev/null || true
+wait "$tool_pid" "$poller_pid" "$windowed_pid" 2>/dev/null || true
+awk -v t="$tool_cpu" -v p="$poller_cpu" -v w="$windowed_cpu" -v s="$server_cpu" -v hz="$(getconf CLK_TCK)" \
   -v from="$idle_start" -v to="$idle_end" 'BEGIN {
   ms = 1000 / hz
   wall = to - from
@@ -130,12 +135,15 @@ awk -v t="$tool_cpu" -v p="$poller_cpu" -v s="$server_cpu" -v hz="$(getconf CLK_
   row = "ROW\t3 idle CPU\t%s\tCPU (kernel+user, /proc) over %.1f s idle, side by side"
   printf row "\tTessivar %d ms (%.2f%%)\tMinimalPoller %d ms (%.2f%%)\n", ratio, wall,
     t * ms, t * ms / wall / 10, p * ms, p * ms / wall / 10
-  note = "NOTE\tidle: the prefix wineserver used %d ms over the same %.1f s for both programs"
+  ratio = w > 0 ? sprintf("%.2fx", t / w) : "n/a"
+  row = "ROW\t3 idle CPU vs windowed poller\t%s\tthe same, baseline with a window (--window)"
+  printf row "\tTessivar %d ms (%.2f%%)\tMinimalPoller --window %d ms (%.2f%%)\n", ratio,
+    t * ms, t * ms / wall / 10, w * ms, w * ms / wall / 10
+  note = "NOTE\tidle: the prefix wineserver used %d ms over the same %.1f s for the three programs"
   printf note " (it serves their timers and key-state queries); CPU resolution %d ms\n",
     s * ms, wall, ms }' >>"$rows"
 
-run_driver groups 5 10 100
-run_driver groups 3 1000
+run_driver groups 5 10 100 1000
 run_driver hotkey 9 10
 wine_stop
 
