@@ -15,6 +15,8 @@ namespace {
 
 } // namespace
 
+// The replaceable allocation functions are where memory comes from: malloc and free are theirs.
+// NOLINTBEGIN(cppcoreguidelines-no-malloc,cppcoreguidelines-owning-memory)
 void* operator new(std::size_t size) {
     if (void* block = std::malloc(size == 0 ? 1 : size)) {
         return block;
@@ -34,13 +36,14 @@ void operator delete[](void* block) noexcept {
     std::free(block);
 }
 
-void operator delete(void* block, std::size_t) noexcept {
+void operator delete(void* block, std::size_t /*size*/) noexcept {
     std::free(block);
 }
 
-void operator delete[](void* block, std::size_t) noexcept {
+void operator delete[](void* block, std::size_t /*size*/) noexcept {
     std::free(block);
 }
+// NOLINTEND(cppcoreguidelines-no-malloc,cppcoreguidelines-owning-memory)
 
 #if defined(__GLIBCXX__)
 // libstdc++ raises its container errors through these hooks; without exceptions they report.
@@ -67,7 +70,7 @@ void __throw_out_of_range_fmt(const char* what, ...) {
 
 namespace __gnu_cxx {
 // The default handler writes to a console a windowed program does not have.
-void __verbose_terminate_handler() {
+void __verbose_terminate_handler() { // NOLINT(bugprone-reserved-identifier): libstdc++'s name
     WindowSystem::FatalAppExitA("Tessivar: unexpected failure.");
 }
 } // namespace __gnu_cxx

@@ -92,7 +92,7 @@ void Kill(Process& process) {
     process = {};
 }
 
-bool WaitForExit(Process& process, DWORD timeoutMs) {
+bool WaitForExit(const Process& process, DWORD timeoutMs) {
     return process.Handle != nullptr &&
            ::WaitForSingleObject(process.Handle, timeoutMs) == WAIT_OBJECT_0;
 }
@@ -146,7 +146,7 @@ std::wstring GetText(HWND window) {
     if (!::SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 2000, &length)) {
         // A hung window still answers GetWindowText from its stored title.
         wchar_t title[512];
-        return std::wstring(title, static_cast<std::size_t>(::GetWindowTextW(window, title, 512)));
+        return {title, static_cast<std::size_t>(::GetWindowTextW(window, title, 512))};
     }
     std::wstring text(length + 1, L'\0');
     DWORD_PTR copied = 0;

@@ -34,7 +34,7 @@ bool IsRunning(const Process& process);
 // Ends the process, waits for it and closes its handle; safe on an ended or empty process.
 void Kill(Process& process);
 // Waits for the process to end by itself; false on time-out.
-bool WaitForExit(Process& process, DWORD timeoutMs);
+bool WaitForExit(const Process& process, DWORD timeoutMs);
 
 // Polls condition every few milliseconds until it holds or the time runs out.
 bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = 5000);

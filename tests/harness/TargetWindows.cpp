@@ -77,7 +77,8 @@ HWND MakeWindow(const std::wstring& title, DWORD style, HWND owner, int index) {
 
 } // namespace
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previousInstance*/, PWSTR /*commandLine*/,
+                    int /*showCommand*/) {
     WNDCLASSW windowClass{};
     windowClass.lpfnWndProc = TargetProc;
     windowClass.hInstance = instance;

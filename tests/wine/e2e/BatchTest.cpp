@@ -2,6 +2,8 @@
 // stopping at the first row whose title names no window.
 #include "PanelTest.h"
 
+#include <algorithm>
+
 namespace {
 
 using E2e::HideCaption;
@@ -84,10 +86,8 @@ TEST_F(PanelTest, BatchTwiceOverEightRowsLeavesOnlyRow8Shown) {
         options.insert(options.end(), {L"--top", titles.back()});
     }
     OpenTargets(options, titles.back());
-    std::vector<HWND> windows;
-    for (const std::wstring& title : titles) {
-        windows.push_back(Window(title));
-    }
+    std::vector<HWND> windows(titles.size());
+    std::transform(titles.begin(), titles.end(), windows.begin(), &PanelTest::Window);
     Driver::Panel& panel = OpenPanel();
     ASSERT_NE(panel.Window, nullptr);
     TypeTitles(panel, titles);

@@ -59,9 +59,9 @@ class PanelTest : public ::testing::Test {
     Driver::Process& OpenTargets(const std::vector<std::wstring>& options,
                                  const std::wstring& waitTitle);
     // A window of the test targets, found by its title.
-    HWND Window(const std::wstring& title);
+    static HWND Window(const std::wstring& title);
     // Types titles into rows 1, 2, ... of the panel; an empty string leaves that row empty.
-    void TypeTitles(const Driver::Panel& panel, const std::vector<std::wstring>& titles);
+    static void TypeTitles(const Driver::Panel& panel, const std::vector<std::wstring>& titles);
 
   private:
     std::deque<Driver::Panel> panels_; // deques: references stay valid

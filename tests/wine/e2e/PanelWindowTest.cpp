@@ -180,6 +180,7 @@ class ScopedLogPixels {
         DWORD size = sizeof old_;
         hadOld_ = ::RegQueryValueExW(key_, L"LogPixels", nullptr, nullptr,
                                      reinterpret_cast<BYTE*>(&old_), &size) == ERROR_SUCCESS;
+        // NOLINTNEXTLINE(cppcoreguidelines-prefer-member-initializer): needs key_ opened above
         set_ = ::RegSetValueExW(key_, L"LogPixels", 0, REG_DWORD,
                                 reinterpret_cast<const BYTE*>(&dpi), sizeof dpi) == ERROR_SUCCESS;
     }
@@ -194,6 +195,8 @@ class ScopedLogPixels {
     }
     ScopedLogPixels(const ScopedLogPixels&) = delete;
     ScopedLogPixels& operator=(const ScopedLogPixels&) = delete;
+    ScopedLogPixels(ScopedLogPixels&&) = delete;
+    ScopedLogPixels& operator=(ScopedLogPixels&&) = delete;
     bool IsSet() const { return set_; }
 
   private:

@@ -16,7 +16,7 @@ std::wstring Win32Path() {
 
 class ResourcesTest : public ::testing::TestWithParam<std::wstring> {
   protected:
-    std::wstring Path() const {
+    static std::wstring Path() {
         return GetParam() == L"win32" ? Win32Path() : Driver::TessivarPath();
     }
 };
@@ -38,7 +38,7 @@ std::wstring VersionString(std::vector<BYTE>& data, const wchar_t* name) {
     if (!::VerQueryValueW(data.data(), key.c_str(), &value, &length) || length == 0) {
         return L"<missing>";
     }
-    return std::wstring(static_cast<const wchar_t*>(value)).c_str();
+    return static_cast<const wchar_t*>(value);
 }
 
 TEST_P(ResourcesTest, VersionRecordIsOnePointZeroInChineseWithUnicodeStrings) {

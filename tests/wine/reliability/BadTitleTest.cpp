@@ -6,7 +6,6 @@
 namespace {
 
 using Reliability::Fixture;
-using Reliability::HideCaption;
 using Reliability::Press;
 
 enum class Entry { Keyboard, SetText };

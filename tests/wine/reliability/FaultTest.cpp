@@ -19,7 +19,7 @@ bool Answers(HWND window, DWORD timeoutMs) {
 
 // Makes the target's thread stop pumping for durationMs; returns once it is seen not answering.
 bool Stall(HWND window, DWORD durationMs) {
-    return ::PostMessageW(window, TargetStall, durationMs, 0) &&
+    return ::PostMessageW(window, TargetStall, durationMs, 0) != FALSE &&
            Driver::WaitFor([&] { return !Answers(window, 50); }, 3000);
 }
 

@@ -10,7 +10,7 @@ constexpr wchar_t TargetClass[] = L"Tessivar.TestTarget";
 constexpr wchar_t BystanderTitle[] = L"可靠性 旁观者";
 
 std::wstring RowLetter(int row) {
-    return std::wstring(1, static_cast<wchar_t>(L'A' + row - 1));
+    return {static_cast<wchar_t>(L'A' + row - 1)};
 }
 
 } // namespace
@@ -132,7 +132,7 @@ bool Fixture::PressHotkey(WORD key, const std::function<bool()>& reacted) {
 }
 
 bool Fixture::HidePanelWithF11() {
-    return PressHotkey(VK_F11, [&] { return !::IsWindowVisible(panel.Window); });
+    return PressHotkey(VK_F11, [&] { return ::IsWindowVisible(panel.Window) == FALSE; });
 }
 
 bool Fixture::ShowPanelWithF10() {

@@ -4,6 +4,7 @@
 // memory are read after the first hundred toggles and batches and again at the end.
 #include "ReliabilityFixture.h"
 
+// NOLINTNEXTLINE(cppcoreguidelines-macro-usage): a setting that psapi.h reads
 #define PSAPI_VERSION 2 // GetProcessMemoryInfo from kernel32
 #include <psapi.h>
 
@@ -88,8 +89,8 @@ Figures Measure(const Driver::Process& process) {
 void Print(const char* when, const Figures& f) {
     std::printf("[ figures  ] %s: USER objects %lu, GDI objects %lu, GetProcessHandleCount %lu, "
                 "handles in the system table %lu, private bytes %zu, working set %zu\n",
-                when, f.UserObjects, f.GdiObjects, f.Handles, f.ServerHandles, f.PrivateBytes,
-                f.WorkingSet);
+                when, f.UserObjects, f.GdiObjects, f.Handles, f.ServerHandles,
+                static_cast<std::size_t>(f.PrivateBytes), static_cast<std::size_t>(f.WorkingSet));
 }
 
 std::wstring SoakTitle(int row) {
@@ -158,7 +159,7 @@ TEST_F(Soak, TenThousandTogglesAndAThousandBatches) {
     // header) per row toggle would add more than 500 KB over the 18,000 toggles the rows and
     // batches make. Wine reports no private bytes for another process (0), so the working set
     // is held to the same bound.
-    constexpr SIZE_T Tolerance = 384 * 1024;
+    constexpr SIZE_T Tolerance = SIZE_T{384} * 1024;
     EXPECT_LE(late.PrivateBytes, early.PrivateBytes + Tolerance);
     EXPECT_LE(late.WorkingSet, early.WorkingSet + Tolerance);
     ExpectPanelResponds(1);

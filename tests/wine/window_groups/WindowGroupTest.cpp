@@ -187,7 +187,8 @@ TEST_F(WindowGroupTest, HideReturnsWhileTheTargetIsStalled) {
 
     Module1::CaptureWindowGroup(HandleOf(target));
     Module1::HideWindowGroup();
-    const bool visibleAfterCall = ::IsWindowVisible(target) && ::IsWindowVisible(member);
+    const bool visibleAfterCall =
+        ::IsWindowVisible(target) != FALSE && ::IsWindowVisible(member) != FALSE;
     const bool stillStalled = !Driver::RoundTrip(target, 50);
 
     ASSERT_TRUE(stillStalled) << "the target woke up too early for this test to show anything";
