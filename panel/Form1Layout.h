@@ -20,15 +20,17 @@ struct ControlLayout {
 constexpr int ControlCount = 26; // Timer1 has no place on the screen and no row here
 
 // Identifiers, shared with the end-to-end tests that find the controls.
+// CommandId(1..9) names Command1..Command9, TextId(1..8) Text1..Text8, LabelId(1..9)
+// Label1..Label9.
 constexpr int CommandId(int n) {
     return 100 + n;
-} // Command1..Command9
+}
 constexpr int TextId(int n) {
     return 200 + n;
-} // Text1..Text8
+}
 constexpr int LabelId(int n) {
     return 300 + n;
-} // Label1..Label9
+}
 
 constexpr int ClientWidthTwips = 4845;
 constexpr int ClientHeightTwips = 3690;
