@@ -26,7 +26,7 @@ void BM_CaptureWindowGroup(benchmark::State& state) {
     const auto windows = static_cast<std::int32_t>(state.range(0));
     BenchWindowSystem::MakeDesktop(windows);
     const std::int32_t groupSize = BenchWindowSystem::GroupSize();
-    for (auto _ : state) {
+    while (state.KeepRunning()) {
         Module1::CaptureWindowGroup(BenchWindowSystem::Target);
         benchmark::DoNotOptimize(Module1::WindowList.data());
         benchmark::ClobberMemory();
@@ -43,7 +43,7 @@ void BM_HideWindowGroup(benchmark::State& state) {
     const std::int32_t groupSize = BenchWindowSystem::GroupSize();
     Module1::CaptureWindowGroup(BenchWindowSystem::Target);
     const std::int32_t hiddenBefore = BenchWindowSystem::HiddenCount();
-    for (auto _ : state) {
+    while (state.KeepRunning()) {
         Module1::HideWindowGroup();
         benchmark::ClobberMemory();
     }

@@ -45,7 +45,14 @@ Group StartGroup(const std::wstring& title, int popups) {
             reinterpret_cast<LPARAM>(&group.Windows));
         return target != nullptr && group.Windows.size() == static_cast<std::size_t>(popups) + 1;
     };
-    if (!WaitFor([&] { return collect() || (::Sleep(50), false); }, 20000)) {
+    const auto collectSlowly = [&] {
+        if (collect()) {
+            return true;
+        }
+        ::Sleep(50); // an enumeration of a thousand windows costs the target time too
+        return false;
+    };
+    if (!WaitFor(collectSlowly, 20000)) {
         std::fprintf(stderr, "bench: the target group %ls has %zu windows, not %d\n", title.c_str(),
                      group.Windows.size(), popups + 1);
         std::exit(2);
@@ -194,52 +201,77 @@ std::string Windows(std::size_t count) {
 
 } // namespace
 
+namespace {
+
+// Index 0: through Command1; index 1: the driver's own ShowWindowAsync loop.
+struct GroupSamples {
+    std::vector<double> Hide[2];
+    std::vector<double> Show[2];
+    std::vector<double> Handler; // Command1's hide handler, as the sent BM_CLICK's round trip
+    std::vector<double> Capture; // the capture's own calls, made by the driver
+};
+
+// One hide and one show of the group, through Command1 (tool) or the driver's loop; the
+// figures are kept unless it is a warm-up.
+void RunCycle(const Panel& panel, const Group& group, const std::wstring& title, bool tool,
+              bool keep, GroupSamples& samples) {
+    double issued = 0;
+    const Method method = tool ? Method::Command1Sent : Method::Bare;
+    const double hidden = TimePhase(method, panel, group, true, nullptr, &issued);
+    const double shown = TimePhase(method, panel, group, false);
+    if (!keep) {
+        return;
+    }
+    samples.Hide[tool ? 0 : 1].push_back(hidden);
+    samples.Show[tool ? 0 : 1].push_back(shown);
+    if (tool) {
+        samples.Handler.push_back(issued);
+    } else {
+        samples.Capture.push_back(TimeCaptureCalls(title));
+    }
+}
+
+// Row 4 for one group size: Command1 against the driver's own loop, alternating, then the
+// figures that tell where a difference goes.
+void MeasureGroup(const Panel& panel, int popups, int runs, bool warmUp) {
+    const std::wstring title = L"BenchGroup" + std::to_wstring(popups);
+    Group group = StartGroup(title, popups);
+    SetTitle(panel, title);
+    GroupSamples samples;
+    for (int run = warmUp ? -1 : 0; run < runs; ++run) { // run -1 warms both methods up
+        const bool toolFirst = run % 2 == 0;
+        RunCycle(panel, group, title, toolFirst, run >= 0, samples);
+        RunCycle(panel, group, title, !toolFirst, run >= 0, samples);
+    }
+    const std::vector<double>(&hide)[2] = samples.Hide;
+    const std::vector<double>(&show)[2] = samples.Show;
+    const std::vector<double>& handler = samples.Handler;
+    const std::vector<double>& capture = samples.Capture;
+    const int offered = TopLevelCount();
+    Stop(group.Target);
+    const std::string size = Windows(group.Windows.size());
+    char what[96];
+    std::snprintf(what, sizeof what, "press to all %s, median of %d (A/B)", "hidden", runs);
+    Report("4 hide " + size, Median(hide[0]), Median(hide[1]), what,
+           "Command1 " + Ms(Median(hide[0])), "ShowWindowAsync loop " + Ms(Median(hide[1])));
+    std::snprintf(what, sizeof what, "press to all %s, median of %d (A/B)", "shown", runs);
+    Report("4 show " + size, Median(show[0]), Median(show[1]), what,
+           "Command1 " + Ms(Median(show[0])), "ShowWindowAsync loop " + Ms(Median(show[1])));
+    Note("group of " + size + ": the capture's own calls (FindWindowA, EnumWindows over " +
+         std::to_string(offered) + " top-level windows, IsWindowVisible, GetParent) take " +
+         Ms(Median(capture)) + " from the driver; Command1's hide handler (sent BM_CLICK " +
+         "round trip) " + Ms(Median(handler)) + "; hide difference " +
+         Ms(Median(hide[0]) - Median(hide[1])));
+}
+
+} // namespace
+
 void RunGroups(int runs, const int* sizes, int sizeCount) {
     Panel panel = StartPanel();
     for (int index = 0; index < sizeCount; ++index) {
+        // A group of a thousand windows takes seconds per cycle, so it gets half the runs.
         const int popups = sizes[index];
-        const std::wstring title = L"BenchGroup" + std::to_wstring(popups);
-        Group group = StartGroup(title, popups);
-        SetTitle(panel, title);
-        std::vector<double> hide[2];
-        std::vector<double> show[2];
-        std::vector<double> handler;
-        std::vector<double> capture;
-        // The first size warms both methods up with one cycle each; a group of a thousand
-        // windows takes seconds per cycle, so it gets half the runs.
-        const int sizeRuns = popups >= 1000 ? (runs + 1) / 2 : runs;
-        for (int run = index == 0 ? -1 : 0; run < sizeRuns; ++run) {
-            for (int side = 0; side < 2; ++side) {
-                const bool tool = (side == 0) == (run % 2 == 0);
-                const Method method = tool ? Method::Command1Sent : Method::Bare;
-                double issued = 0;
-                const double hidden = TimePhase(method, panel, group, true, nullptr, &issued);
-                const double shown = TimePhase(method, panel, group, false);
-                if (run >= 0) {
-                    hide[tool ? 0 : 1].push_back(hidden);
-                    show[tool ? 0 : 1].push_back(shown);
-                    if (tool) {
-                        handler.push_back(issued);
-                    }
-                }
-            }
-            capture.push_back(TimeCaptureCalls(title));
-        }
-        const int offered = TopLevelCount();
-        Stop(group.Target);
-        const std::string size = Windows(group.Windows.size());
-        char what[96];
-        std::snprintf(what, sizeof what, "press to all %s, median of %d (A/B)", "hidden", sizeRuns);
-        Report("4 hide " + size, Median(hide[0]), Median(hide[1]), what,
-               "Command1 " + Ms(Median(hide[0])), "ShowWindowAsync loop " + Ms(Median(hide[1])));
-        std::snprintf(what, sizeof what, "press to all %s, median of %d (A/B)", "shown", sizeRuns);
-        Report("4 show " + size, Median(show[0]), Median(show[1]), what,
-               "Command1 " + Ms(Median(show[0])), "ShowWindowAsync loop " + Ms(Median(show[1])));
-        Note("group of " + size + ": the capture's own calls (FindWindowA, EnumWindows over " +
-             std::to_string(offered) + " top-level windows, IsWindowVisible, GetParent) take " +
-             Ms(Median(capture)) + " from the driver; Command1's hide handler (sent BM_CLICK " +
-             "round trip) " + Ms(Median(handler)) + "; hide difference " +
-             Ms(Median(hide[0]) - Median(hide[1])));
+        MeasureGroup(panel, popups, popups >= 1000 ? (runs + 1) / 2 : runs, index == 0);
     }
     Stop(panel.Process, panel.Window);
 }

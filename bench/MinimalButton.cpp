@@ -18,7 +18,8 @@ LRESULT CALLBACK MinimalProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
 
 } // namespace
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previousInstance*/, PWSTR /*commandLine*/,
+                    int showCommand) {
     WNDCLASSW windowClass{};
     windowClass.lpfnWndProc = MinimalProc;
     windowClass.hInstance = instance;

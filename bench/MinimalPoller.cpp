@@ -14,19 +14,18 @@ namespace {
 constexpr SHORT KeyPressed = -32767;
 volatile int Presses = 0; // keeps the queries and their comparisons in the program
 
-void CALLBACK PollKeys(HWND, UINT, UINT_PTR, DWORD) {
-    if (::GetAsyncKeyState(VK_F11) == KeyPressed) {
-        Presses = Presses + 1;
-    } else if (::GetAsyncKeyState(VK_F10) == KeyPressed) {
-        Presses = Presses + 1;
-    } else if (::GetAsyncKeyState(VK_F9) == KeyPressed) {
+void CALLBACK PollKeys(HWND /*window*/, UINT /*message*/, UINT_PTR /*timer*/, DWORD /*time*/) {
+    // In the poller's order: F10 is not queried once F11 counted, F9 not once F10 did.
+    if (::GetAsyncKeyState(VK_F11) == KeyPressed || ::GetAsyncKeyState(VK_F10) == KeyPressed ||
+        ::GetAsyncKeyState(VK_F9) == KeyPressed) {
         Presses = Presses + 1;
     }
 }
 
 } // namespace
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previousInstance*/, PWSTR commandLine,
+                    int /*showCommand*/) {
     HWND window = nullptr;
     if (commandLine != nullptr && std::wcscmp(commandLine, L"--window") == 0) {
         window = ::CreateWindowExW(0, L"STATIC", L"MinimalPoller", WS_OVERLAPPEDWINDOW | WS_VISIBLE,

@@ -68,8 +68,13 @@ void RunStartup(int runs) {
         for (int side = 0; side < 2; ++side) {
             const bool isTool = (side == 0) == toolFirst;
             const double elapsed = TimeStartup(isTool ? tessivar : minimal, polls, firstMs);
-            (isTool ? tool : baseline).push_back(elapsed);
-            (isTool ? toolCreated : baselineCreated).push_back(firstMs);
+            if (isTool) {
+                tool.push_back(elapsed);
+                toolCreated.push_back(firstMs);
+            } else {
+                baseline.push_back(elapsed);
+                baselineCreated.push_back(firstMs);
+            }
             pollPeriod += elapsed / polls;
         }
     }
