@@ -8,6 +8,7 @@ mkdir -p "$logs"
 status=0
 
 ctest --preset host 2>&1 | tee "$logs/host.log" || status=1
+tools/check-imports.sh || status=1
 tools/lint.sh 2>&1 | tee "$logs/lint.log" || status=1
 tools/wine-tests.sh 2>&1 | tee "$logs/wine.log" || status=1
 
