@@ -139,12 +139,19 @@ TEST_F(WindowGroupTest, OwnedPopupsFollowInEnumerationOrder) {
         popups.push_back(Find(L"多 目标 #" + std::to_wstring(n)));
     }
 
+    // The window manager may still be restacking the new popups for a moment after they are
+    // shown: capture once their order has held for half a second.
+    std::vector<WindowHandle> order = InEnumOrder(popups);
+    for (int steady = 0, polls = 0; steady < 10 && polls < 200; ++polls) {
+        ::Sleep(50);
+        const std::vector<WindowHandle> now = InEnumOrder(popups);
+        steady = now == order ? steady + 1 : 0;
+        order = now;
+    }
     Module1::CaptureWindowGroup(HandleOf(target));
 
     std::vector<WindowHandle> expected{HandleOf(target)};
-    for (WindowHandle popup : InEnumOrder(popups)) {
-        expected.push_back(popup);
-    }
+    expected.insert(expected.end(), order.begin(), order.end());
     EXPECT_EQ(Module1::WindowList, expected);
     EXPECT_EQ(Module1::WindowCount, 4);
     EXPECT_EQ(Module1::ParentWindow, 0);
