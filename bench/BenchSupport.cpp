@@ -1,4 +1,5 @@
 #include "BenchSupport.h"
+#include "tests/harness/ProcessInput.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -15,10 +16,6 @@ std::wstring ExeDirectory() {
     const DWORD length = ::GetModuleFileNameW(nullptr, path.data(), MAX_PATH);
     path.resize(length);
     return path.substr(0, path.find_last_of(L"\\/"));
-}
-
-std::wstring Quote(const std::wstring& argument) {
-    return L"\"" + argument + L"\"";
 }
 
 // The programs started and not yet stopped, ended at exit so that a failed run leaves nothing
@@ -71,10 +68,7 @@ std::wstring TargetPath() {
 }
 
 Program Start(const std::wstring& exe, const std::vector<std::wstring>& arguments) {
-    std::wstring commandLine = Quote(exe);
-    for (const std::wstring& argument : arguments) {
-        commandLine += L" " + Quote(argument);
-    }
+    std::wstring commandLine = ProcessInput::CommandLine(exe, arguments);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};

@@ -1,6 +1,7 @@
 #include "BenchRows.h"
 #include "BenchSupport.h"
 #include "panel/Form1Layout.h"
+#include "tests/harness/ProcessInput.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -153,13 +154,7 @@ void SetTitle(const Panel& panel, const std::wstring& title) {
 // panel's handler has run, which also times the handler.
 enum class Method { Command1, Command1Sent, Bare, F9 };
 
-void SendKey(WORD virtualKey, bool up) {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = virtualKey;
-    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    ::SendInput(1, &input, sizeof input);
-}
+using ProcessInput::SendKey;
 
 // One phase (hide or show) of the whole group by one method: the press, or the driver's own
 // ShowWindowAsync loop, then the wait until every window is in the new state. issuedMs receives

@@ -1,33 +1,11 @@
 #include "Driver.h"
+#include "ProcessInput.h"
 
 #include "../../panel/Form1Layout.h"
 
 #include <gtest/gtest.h>
 
 namespace Driver {
-
-namespace {
-
-std::wstring Quote(const std::wstring& argument) {
-    std::wstring quoted = L"\"";
-    for (wchar_t c : argument) {
-        if (c == L'"') {
-            quoted += L'\\';
-        }
-        quoted += c;
-    }
-    return quoted + L"\"";
-}
-
-void SendKey(WORD virtualKey, bool up) {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = virtualKey;
-    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    ::SendInput(1, &input, sizeof input);
-}
-
-} // namespace
 
 std::wstring ExeDirectory() {
     wchar_t path[MAX_PATH];
@@ -45,10 +23,7 @@ std::wstring TargetPath() {
 }
 
 Process Start(const std::wstring& exe, const std::vector<std::wstring>& arguments) {
-    std::wstring commandLine = Quote(exe);
-    for (const std::wstring& argument : arguments) {
-        commandLine += L" " + Quote(argument);
-    }
+    std::wstring commandLine = ProcessInput::CommandLine(exe, arguments);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
@@ -258,11 +233,11 @@ void TypeText(const std::wstring& text) {
 }
 
 void KeyDown(WORD virtualKey) {
-    SendKey(virtualKey, false);
+    ProcessInput::SendKey(virtualKey, false);
 }
 
 void KeyUp(WORD virtualKey) {
-    SendKey(virtualKey, true);
+    ProcessInput::SendKey(virtualKey, true);
 }
 
 void PressKey(WORD virtualKey) {
