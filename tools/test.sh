@@ -15,9 +15,9 @@ tools/wine-tests.sh 2>&1 | tee "$logs/wine.log" || status=1
 # ctest: "100% tests passed, 0 tests failed out of 57"; the Wine runs: "== e2e_tests: 36 passed, 0 failed"
 host_total=$(grep -oE 'tests failed out of [0-9]+' "$logs/host.log" | grep -oE '[0-9]+$' || echo 0)
 host_failed=$(grep -oE '[0-9]+ tests failed out of' "$logs/host.log" | grep -oE '^[0-9]+' || echo 0)
-wine_passed=$(sed -n 's/^== [a-z_]*: \([0-9]*\) passed, [0-9]* failed$/\1/p' "$logs/wine.log" |
+wine_passed=$(sed -n 's/^== [a-z0-9_]*: \([0-9]*\) passed, [0-9]* failed$/\1/p' "$logs/wine.log" |
   awk '{s += $1} END {print s + 0}')
-wine_failed=$(sed -n 's/^== [a-z_]*: [0-9]* passed, \([0-9]*\) failed$/\1/p' "$logs/wine.log" |
+wine_failed=$(sed -n 's/^== [a-z0-9_]*: [0-9]* passed, \([0-9]*\) failed$/\1/p' "$logs/wine.log" |
   awk '{s += $1} END {print s + 0}')
 passed=$((host_total - host_failed + wine_passed))
 failed=$((host_failed + wine_failed))
