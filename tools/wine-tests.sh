@@ -25,7 +25,9 @@ for program in window_groups_wine_tests e2e_tests reliability_tests; do
   passed=$(grep -oE '^\[  PASSED  \] [0-9]+' "$log" | awk '{print $NF}' | tail -n 1)
   passed=${passed:-0}
   # The summary lists each failed case as "[  FAILED  ] Suite.Name[, where ...]", untimed.
-  mapfile -t failures < <(sed -n 's/^\[  FAILED  \] \([^ ,]*\)\(, where .*\)\?$/\1/p' "$log" | awk '!seen[$0]++')
+  # (Wine passes the programs' CRLF line ends through.)
+  mapfile -t failures < <(tr -d '\r' <"$log" |
+    sed -n 's/^\[  FAILED  \] \([^ ,]*\)\(, where .*\)\?$/\1/p' | awk '!seen[$0]++')
   if ! grep -qE '^\[  (PASSED|FAILED)  \]' "$log"; then
     echo "== $program: ended without a GoogleTest summary"
     failures=("<program>")
@@ -37,8 +39,8 @@ for program in window_groups_wine_tests e2e_tests reliability_tests; do
       continue
     fi
     echo "== $program: $case failed; running it once more on its own"
-    if wine64 "$exe" --gtest_color=no --gtest_filter="$case" "$@" 2>&1 | tee "$log.retry" |
-      grep -qE '^\[  PASSED  \] 1 test\.'; then
+    wine64 "$exe" --gtest_color=no "$@" --gtest_filter="$case" >"$log.retry" 2>&1
+    if grep -qE '^\[  PASSED  \] 1 test\.' "$log.retry"; then
       echo "== $program: $case is flaky under Wine: it passed on its second run"
       passed=$((passed + 1))
     else
