@@ -68,17 +68,12 @@ std::wstring TargetPath() {
 }
 
 Program Start(const std::wstring& exe, const std::vector<std::wstring>& arguments) {
-    std::wstring commandLine = ProcessInput::CommandLine(exe, arguments);
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
-    if (!::CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                          nullptr, &startup, &info)) {
+    if (!ProcessInput::StartProcess(exe, arguments, info)) {
         std::fprintf(stderr, "bench: cannot start %ls (error %lu)\n", exe.c_str(),
                      ::GetLastError());
         std::exit(2);
     }
-    ::CloseHandle(info.hThread);
     static const bool endAtExit = std::atexit(EndRunning) == 0;
     static_cast<void>(endAtExit);
     Running.push_back(info.hProcess);

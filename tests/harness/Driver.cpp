@@ -23,17 +23,12 @@ std::wstring TargetPath() {
 }
 
 Process Start(const std::wstring& exe, const std::vector<std::wstring>& arguments) {
-    std::wstring commandLine = ProcessInput::CommandLine(exe, arguments);
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
-    const BOOL started = ::CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE,
-                                          0, nullptr, nullptr, &startup, &info);
+    const bool started = ProcessInput::StartProcess(exe, arguments, info);
     EXPECT_TRUE(started) << "CreateProcess failed: " << ::GetLastError();
     if (!started) {
         return {};
     }
-    ::CloseHandle(info.hThread);
     return {info.hProcess, info.dwProcessId};
 }
 

@@ -1,5 +1,5 @@
-// Small Win32 helpers shared by the Wine test driver and the benchmark driver: the command line
-// of a program to start, and one synthetic key event.
+// Small Win32 helpers shared by the Wine test driver and the benchmark driver: starting a
+// program with its command line, and one synthetic key event.
 #pragma once
 
 #ifndef NOMINMAX
@@ -31,6 +31,23 @@ inline std::wstring CommandLine(const std::wstring& exe,
         commandLine += L" " + Quote(argument);
     }
     return commandLine;
+}
+
+// Starts exe with the arguments. On success info holds the process handle and the ids; the
+// thread handle is already closed.
+inline bool StartProcess(const std::wstring& exe, const std::vector<std::wstring>& arguments,
+                         PROCESS_INFORMATION& info) {
+    std::wstring commandLine = CommandLine(exe, arguments);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    info = {};
+    if (!::CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                          nullptr, &startup, &info)) {
+        return false;
+    }
+    ::CloseHandle(info.hThread);
+    info.hThread = nullptr;
+    return true;
 }
 
 inline void SendKey(WORD virtualKey, bool up) {
